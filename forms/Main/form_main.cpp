@@ -1,0 +1,145 @@
+// TForm_Main: construction, creation, applying the options, the chime and putting it away, the
+// exit command, activation and the teardown.
+#include "forms/Main/form_main.h"
+
+#include <cstdlib>
+
+#include "core/error_codes.h"
+#include "core/error_report.h"
+#include "core/settings_file.h"
+#include "forms/Main/tray_frames.h"
+#include "toolkit/application.h"
+#include "toolkit/screen.h"
+
+namespace orvane {
+
+namespace {
+[[noreturn]] void EndProcess() {
+  if (tk::Application* app = tk::Application::Instance()) app->Exit(0);
+  std::exit(0);
+}
+}  // namespace
+
+std::string PictureExtension(const std::string& path) {
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return {};
+  return path.substr(dot);
+}
+
+TForm_Main::TForm_Main(const IClock& clock)
+    // Timer_Main stays off until ApplyOptions arms it: a tick before the options are loaded
+    // would chime with nothing loaded and spend the fresh schedule.
+    : Timer_Main(1000, false),
+      MenuItem_Exit("終了(&X)"),
+      Image_Main(*this),
+      ImageList_Icon(16, 16),
+      Timer_AnimIcon(750, false),
+      MenuItem_Option("設定(&O)"),
+      MenuItem_Separator("-"),
+      priClock(clock) {
+  // The form description.
+  SetCaption("Orvane");
+  Timer_Main.onTimer = [this] { Timer_MainTimer(); };
+  MenuItem_Option.onClick = [this] { MenuItem_OptionClick(); };
+  MenuItem_Exit.onClick = [this] { MenuItem_ExitClick(); };
+  PopupMenu_Main.Add(MenuItem_Option);
+  PopupMenu_Main.Add(MenuItem_Separator);
+  PopupMenu_Main.Add(MenuItem_Exit);
+  Image_Main.popupMenu = &PopupMenu_Main;
+  Image_Main.onMouseUp = [this](tk::MouseButton b, int x, int y) { Image_MainMouseUp(b, x, y); };
+  ImageList_Icon.AddMasked(MakeTrayFrame(0), kTrayFrameMask);
+  ImageList_Icon.AddMasked(MakeTrayFrame(1), kTrayFrameMask);
+  Timer_AnimIcon.onTimer = [this] { Timer_AnimIconTimer(); };
+  onCreate = [this] { FormCreate(); };
+  onDestroy = [this] { FormDestroy(); };
+
+  // The form's own construction.
+  LoadAppInfo(AppInfo);
+  priIsExiting = false;
+  WindowRegion.clear();
+  priIcon_FrameIndex = 0;
+  Schedule.IsNewSchedule = true;
+}
+
+TForm_Main::~TForm_Main() {
+  ReleaseIconFrames();
+}
+
+void TForm_Main::FormCreate() {
+  tk::Application* app = tk::Application::Instance();
+  if (app) {
+    app->onActivate = [this] { OnAppActivate(); };
+    app->SetTitle(Caption());
+  }
+  SetCaption(FormatVersionCaption(AppInfo, Caption()));
+  TakeIconFrames();
+  UpdateTrayIcon(tk::TrayMessage::Add);
+  ApplyOptions();
+}
+
+void TForm_Main::ApplyOptions() {
+  LoadOptions(Options, Schedule, AppInfo);
+  Timer_Main.SetEnabled(true);
+  Reschedule(Schedule, Options, priClock, priMainTimer);
+  IsJpeg = PictureExtension(Options.ImagePath) != ".bmp";
+  RenderChime();
+  SaveWindowState(Options, AppInfo);
+  PlaceWindow();
+}
+
+void TForm_Main::Timer_MainTimer() {
+  if (Options.IsImage) {
+    if (ShowOnTopNoActivate()) {
+      SetVisible(true);
+    } else {
+      const int code = tk::LastError();
+      ReportError(err::k019);
+      LogLastError(code);
+    }
+  }
+  if (Options.IsIconAnim) Timer_AnimIcon.SetEnabled(true);
+  Reschedule(Schedule, Options, priClock, priMainTimer);
+}
+
+void TForm_Main::HideChime() {
+  Timer_AnimIcon.SetEnabled(false);
+  priIcon_FrameIndex = 0;
+  UpdateTrayIcon(tk::TrayMessage::Modify);
+  SetVisible(false);
+}
+
+void TForm_Main::Image_MainMouseUp(tk::MouseButton button, int, int) {
+  if (button == tk::MouseButton::Left) HideChime();
+}
+
+void TForm_Main::MenuItem_ExitClick() {
+  EndProcess();
+}
+
+// The settings dialog arrives with its own form; until then the item is there and does nothing.
+void TForm_Main::MenuItem_OptionClick() {}
+
+void TForm_Main::OnAppActivate() {
+  if (Options.IsActive) HideChime();
+}
+
+void TForm_Main::FormDestroy() {
+  SaveWindowState(Options, AppInfo);
+  ReleaseTaskbarButton();
+  DeleteTrayIcon();
+}
+
+void TForm_Main::ReleaseTaskbarButton() {
+  tk::Application* app = tk::Application::Instance();
+  const std::string title = app ? app->Title() : std::string();
+  const std::uintptr_t window = tk::Screen().findWindow(title);
+  if (window != 0) {
+    tk::Screen().restoreWindow(window);
+    return;
+  }
+  const int code = tk::LastError();
+  ReportError(err::k013);
+  LogLastError(code);
+}
+
+}  // namespace orvane
