@@ -38,12 +38,20 @@ vd_start() {  # vd_start DISPLAYNUM [notray] [WxH]
 }
 
 vd_start_tray() {
-  trayer --edge bottom --align right --widthtype pixel --width 200 --height 24 \
-    --SetDockType true --SetPartialStrut true --transparent false --tint 0x202020 >/dev/null 2>&1 &
-  VD_TRAYER_PID=$!
-  VD_PIDS+=($!)
-  _vd_wait 10 sh -c "xprop -root _NET_WORKAREA | grep -q ', $((VD_HEIGHT - 24))\$'" ||
-    { echo "vd: trayer did not reserve its strut" >&2; return 1; }
+  local attempt
+  # A tray host that comes up before the window manager has settled sometimes never gets its
+  # strut honoured; a second start has always been enough.
+  for attempt in 1 2; do
+    trayer --edge bottom --align right --widthtype pixel --width 200 --height 24 \
+      --SetDockType true --SetPartialStrut true --transparent false --tint 0x202020 >/dev/null 2>&1 &
+    VD_TRAYER_PID=$!
+    VD_PIDS+=($!)
+    _vd_wait 10 sh -c "xprop -root _NET_WORKAREA | grep -q ', $((VD_HEIGHT - 24))\$'" && return 0
+    kill "$VD_TRAYER_PID" 2>/dev/null
+    wait "$VD_TRAYER_PID" 2>/dev/null
+  done
+  echo "vd: trayer did not reserve its strut" >&2
+  return 1
 }
 
 # The id of the tray host's window (trayer's toplevel).

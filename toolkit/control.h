@@ -28,6 +28,9 @@ class Control {
   void SetWidth(int width);
   void SetHeight(int height);
 
+  // The width the control needs to show its caption whole.
+  int PreferredWidth() const;
+
   Align GetAlign() const;
   void SetAlign(Align align);  // the parent rearranges its aligned children at once
 

@@ -84,10 +84,14 @@ void TForm_Config::Layout() {
 
   top(Panel_CheckBox, 137);
   top(GroupBox_CheckBox, 129);
-  CheckBox_IsImage.SetBounds(24, 24, 113, 17);
-  CheckBox_IsIconAnim.SetBounds(24, 48, 185, 17);
-  CheckBox_IsActive.SetBounds(24, 72, 417, 17);
-  CheckBox_IsRegion.SetBounds(24, 96, 281, 17);
+  // The design widths, or what this platform's check mark and face need if that is more.
+  auto check = [](tk::CheckBox& c, int top, int width) {
+    c.SetBounds(24, top, std::max(width, c.PreferredWidth()), 17);
+  };
+  check(CheckBox_IsImage, 24, 113);
+  check(CheckBox_IsIconAnim, 48, 185);
+  check(CheckBox_IsActive, 72, 417);
+  check(CheckBox_IsRegion, 96, 281);
 
   top(Panel_Image, 88);
   top(GroupBox_Image, 81);

@@ -4,9 +4,11 @@
 
 #include <cstdlib>
 
+#include "core/dialog_rules.h"
 #include "core/error_codes.h"
 #include "core/error_report.h"
 #include "core/settings_file.h"
+#include "forms/Config/form_config.h"
 #include "forms/Main/tray_frames.h"
 #include "toolkit/application.h"
 #include "toolkit/screen.h"
@@ -19,12 +21,6 @@ namespace {
   std::exit(0);
 }
 }  // namespace
-
-std::string PictureExtension(const std::string& path) {
-  const std::size_t dot = path.rfind('.');
-  if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return {};
-  return path.substr(dot);
-}
 
 TForm_Main::TForm_Main(const IClock& clock)
     // Timer_Main stays off until ApplyOptions arms it: a tick before the options are loaded
@@ -81,7 +77,7 @@ void TForm_Main::ApplyOptions() {
   LoadOptions(Options, Schedule, AppInfo);
   Timer_Main.SetEnabled(true);
   Reschedule(Schedule, Options, priClock, priMainTimer);
-  IsJpeg = PictureExtension(Options.ImagePath) != ".bmp";
+  IsJpeg = IsJpegPath(Options.ImagePath);
   RenderChime();
   SaveWindowState(Options, AppInfo);
   PlaceWindow();
@@ -116,8 +112,17 @@ void TForm_Main::MenuItem_ExitClick() {
   EndProcess();
 }
 
-// The settings dialog arrives with its own form; until then the item is there and does nothing.
-void TForm_Main::MenuItem_OptionClick() {}
+void TForm_Main::MenuItem_OptionClick() {
+  if (priConfigForm == nullptr) return;
+  // No chime may fire while the dialog is open; one that falls due meanwhile is not made up for.
+  Timer_Main.SetEnabled(false);
+  HideChime();
+  priConfigForm->BaseDirectory = GetBaseDir(AppInfo);
+  priConfigForm->Tag = GetLastVersion(AppInfo);
+  priConfigForm->ShowModal();  // there is no cancel: closing it has saved every control
+  Schedule.IsNewSchedule = true;
+  ApplyOptions();
+}
 
 void TForm_Main::OnAppActivate() {
   if (Options.IsActive) HideChime();

@@ -21,6 +21,8 @@
 
 namespace orvane {
 
+class TForm_Config;
+
 // The tray icon's callback message (WM_APP + 1).
 constexpr unsigned WM_TRAYNOTIFY = 32769;
 
@@ -66,8 +68,9 @@ class TForm_Main : public tk::Form {
   void Timer_AnimIconTimer();
   void NextIconFrame();
 
-  // The settings dialog, whose visibility keeps the tray menu closed.
-  void SetConfigForm(const tk::Form* form) { priConfigForm = form; }
+  // The settings dialog that MenuItem_OptionClick shows; while it is visible the tray menu stays
+  // closed.
+  void SetConfigForm(TForm_Config* form) { priConfigForm = form; }
 
  private:
   friend struct TForm_MainProbe;  // the form tests' view of the private state
@@ -94,10 +97,7 @@ class TForm_Main : public tk::Form {
 
   const IClock& priClock;
   MainTimer priMainTimer{Timer_Main};
-  const tk::Form* priConfigForm = nullptr;
+  TForm_Config* priConfigForm = nullptr;
 };
-
-// The extension of a picture path: from its last "." to the end, unless a "/" follows it.
-std::string PictureExtension(const std::string& path);
 
 }  // namespace orvane

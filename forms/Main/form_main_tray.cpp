@@ -7,6 +7,8 @@
 #include "core/error_report.h"
 #include "core/text_encoding.h"
 #include "forms/Main/form_main.h"
+
+#include "forms/Config/form_config.h"
 #include "toolkit/application.h"
 #include "toolkit/screen.h"
 

@@ -190,6 +190,60 @@ case $scenario in
     grep -q 'エラーコード：003　　LoadFromFile 例外発生' "$work/app/error.txt" || fail "003 not logged"
     ;;
 
+  settings)
+    # From the tray menu, by keyboard and mouse: every 3 seconds from the moment of OK.
+    ini MESSAGE_POS_X=90 MESSAGE_POS_Y=130
+    start_app
+    wait_for 10 "tray icon" has_tray_icon
+    open_settings() {
+      xdotool mousemove --window "$(tray_icon)" 8 8 click 3
+      wait_for 5 "menu" xdotool search --onlyvisible --class orvane
+      sleep 0.3
+      xdotool key o
+      wait_for 5 "settings dialog" xdotool search --onlyvisible --name '^設定$'
+      dlg=$(xdotool search --onlyvisible --name '^設定$' | head -1)
+      sleep 0.3
+    }
+    open_settings
+    import -window root "$artifacts/settings-basic.png"
+    xdotool mousemove --window "$dlg" 122 15 click 1  # the 動作タイミング tab
+    sleep 0.3
+    for k in alt+a alt+e alt+c 3; do  # 任意, 任意時間おき, the seconds box, 3
+      xdotool key "$k"
+      sleep 0.2
+    done
+    sleep 0.3
+    import -window root "$artifacts/settings-timing.png"
+    xdotool windowmove "$dlg" 100 80
+    sleep 0.3
+    read -r dx dy _ _ < <(geometry "$dlg")
+    read -r _ _ dw dh < <(geometry "$dlg")
+    xdotool mousemove --window "$dlg" $((dw - 59)) $((dh - 22)) click 1  # OK(&O)
+    ok_at=$SECONDS
+    wait_for 3 "dialog closed" sh -c "! xdotool search --onlyvisible --name '^設定\$' >/dev/null"
+    for key in IS_00MINUTES=0 IS_BASETIME_OK=1 DISPLAYTIME=1 DISPLAYTIME_ANY_HOUR=0 DISPLAYTIME_ANY_MINUTE=0 \
+      DISPLAYTIME_ANY_SECOND=3 MESSAGE_NUM=1 FORM_POS_W=504; do
+      grep -q "^$key\$" "$work/app/orvane.ini" || fail "$key not written: $(cat "$work/app/orvane.ini")"
+    done
+    wait_for 10 "form window" has_form_window
+    w=$(form_window)
+    wait_for 5 "a chime 3 seconds after OK" mapped "$w"
+    elapsed=$((SECONDS - ok_at))
+    ((elapsed >= 2 && elapsed <= 5)) || fail "the chime came $elapsed s after OK"
+    xdotool mousemove --window "$w" 20 20 click 1
+    # Opened again, it comes up where it was left, on the basic page.
+    open_settings
+    read -r nx ny _ _ < <(geometry "$dlg")
+    [ "$nx $ny" = "$dx $dy" ] || fail "reopened at $nx,$ny, left at $dx,$dy"
+    import -window root "$artifacts/settings-reopened.png"
+    xdotool key Return  # a field's Enter does not close it, the OK button does
+    sleep 0.3
+    xdotool search --onlyvisible --name '^設定$' >/dev/null || fail "Enter closed the dialog"
+    xdotool key alt+o
+    wait_for 3 "dialog closed by alt+O" sh -c "! xdotool search --onlyvisible --name '^設定\$' >/dev/null"
+    kill -0 "$APP_PID" || fail "the program ended"
+    ;;
+
   *) fail "no scenario $scenario" ;;
 esac
 echo "PASS [$scenario]"

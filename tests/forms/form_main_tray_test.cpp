@@ -1,6 +1,8 @@
 // The tray icon: the retry policy with its questions and notices, the tip, the clicks, the blink.
 #include "core/error_codes.h"
+#include "forms/Config/form_config.h"
 #include "tests/forms/form_fixture.h"
+#include "toolkit/timer.h"
 #include "toolkit/application.h"
 #include "toolkit/screen.h"
 
@@ -174,7 +176,7 @@ TEST_F(FormTest, TipIsCutTo127BytesAtACharacterBoundary) {
 // other tray messages do nothing.
 TEST_F(FormTest, ClickRouting) {
   TForm_Main* f = Create();
-  tk::Form config;
+  TForm_Config config;
   f->SetConfigForm(&config);
   tk::Screen().cursorPos = [] { return std::optional<tk::ScreenPoint>(tk::ScreenPoint{321, 654}); };
   int foreground = 0;
@@ -210,10 +212,15 @@ TEST_F(FormTest, ClickRouting) {
   EXPECT_TRUE(f->Visible());
   f->PopupMenu_Main.Close();
 
-  config.SetVisible(true);
-  f->Dispatch({WM_TRAYNOTIFY, 1, tk::kWmRButtonUp});
+  // While the settings dialog is up, a right click opens nothing.
+  tk::Timer whileOpen(1, true);
+  whileOpen.onTimer = [&] {
+    whileOpen.SetEnabled(false);
+    f->Dispatch({WM_TRAYNOTIFY, 1, tk::kWmRButtonUp});
+    config.Close();
+  };
+  config.ShowModal();
   EXPECT_EQ(f->PopupMenu_Main.PopupCount(), 2);
-  config.SetVisible(false);
 
   // Left button on the icon while animating only (no picture shown): stops it.
   f->SetVisible(false);

@@ -82,6 +82,10 @@ void Control::SetHeight(int height) {
   SetBounds(Left(), Top(), Width(), height);
 }
 
+int Control::PreferredWidth() const {
+  return impl_->widget ? impl_->widget->sizeHint().width() : 0;
+}
+
 Align Control::GetAlign() const {
   return impl_->align;
 }

@@ -66,7 +66,7 @@ TEST_F(ControlsTest, RadioGroupsByContainer) {
   EXPECT_TRUE(b.Checked());
   EXPECT_TRUE(c.Checked());  // another group
 
-  b.SetChecked(true);  // no change
+  b.SetChecked(true);   // no change
   b.SetChecked(false);  // deselecting runs nothing
   EXPECT_EQ(log, "acb");
   EXPECT_FALSE(a.Checked() || b.Checked());
@@ -150,11 +150,7 @@ TEST_F(ControlsTest, MemoLines) {
     const char* text;
     std::vector<std::string> lines;
   } cases[] = {
-      {"", {}},
-      {"a", {"a"}},
-      {"a\nb\n", {"a", "b"}},
-      {"a\n\nb", {"a", "", "b"}},
-      {"a\n\n", {"a", ""}},
+      {"", {}},     {"a", {"a"}}, {"a\nb\n", {"a", "b"}}, {"a\n\nb", {"a", "", "b"}}, {"a\n\n", {"a", ""}},
       {"\n", {""}},
   };
   for (const auto& c : cases) {

@@ -5,13 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <filesystem>
@@ -54,7 +58,8 @@ class FormConfigTest : public ::testing::Test {
 // A fresh start: the file holds only what start-up wrote. Every control shows its default, and
 // closing at once writes every OPTION key in the dialog's order, the default message included.
 TEST_F(FormConfigTest, FreshStartShowsDefaultsAndWritesEveryKey) {
-  install.Write("orvane.ini", "[VERSION]\nLAST_VERSION=131073\n\n[OPTION]\nMESSAGE_POS_X=90\nMESSAGE_POS_Y=130\n");
+  install.Write("orvane.ini",
+                "[VERSION]\nLAST_VERSION=131073\n\n[OPTION]\nMESSAGE_POS_X=90\nMESSAGE_POS_Y=130\n");
   form->Tag = 0;  // no version on record when this run started
   Show([&] {
     TForm_Config& f = *form;
@@ -77,8 +82,9 @@ TEST_F(FormConfigTest, FreshStartShowsDefaultsAndWritesEveryKey) {
     EXPECT_EQ(f.ComboBox_BaseTime_Sec.Text(), "0");
     EXPECT_TRUE(f.RadioButton_DisplayTime_Hour.Checked());
     EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "0");
-    for (tk::ComboBox* b : {&f.ComboBox_DisplayTime_Min, &f.ComboBox_DisplayTime_Sec, &f.ComboBox_DisplayTimeOnce_Hour,
-                            &f.ComboBox_DisplayTimeOnce_Min, &f.ComboBox_DisplayTimeOnce_Sec})
+    for (tk::ComboBox* b :
+         {&f.ComboBox_DisplayTime_Min, &f.ComboBox_DisplayTime_Sec, &f.ComboBox_DisplayTimeOnce_Hour,
+          &f.ComboBox_DisplayTimeOnce_Min, &f.ComboBox_DisplayTimeOnce_Sec})
       EXPECT_EQ(b->Text(), "0");
     EXPECT_FALSE(f.Panel_AnyTime.Visible());
     EXPECT_FALSE(f.Panel_BaseTime_Any.Visible());
@@ -90,13 +96,34 @@ TEST_F(FormConfigTest, FreshStartShowsDefaultsAndWritesEveryKey) {
   });
   EXPECT_FALSE(form->tk::Form::Visible());
 
-  const std::vector<std::string> order = {
-      "MESSAGE_POS_X", "MESSAGE_POS_Y",  // already there: replaced in place
-      "IMAGE_PATH", "MESSAGE_NUM", "MESSAGE_0", "FONT_CHARSET", "FONT_COLOR", "FONT_NAME", "FONT_SIZE", "IS_IMAGE",
-      "IS_ICONANIM", "IS_ACTIVE", "IS_REGION", "IS_00MINUTES", "IS_BASETIME_OK", "BASETIME_HOUR", "BASETIME_MINUTE",
-      "BASETIME_SECOND", "DISPLAYTIME", "DISPLAYTIME_ANY_HOUR", "DISPLAYTIME_ANY_MINUTE", "DISPLAYTIME_ANY_SECOND",
-      "DISPLAYTIME_ONCE_HOUR", "DISPLAYTIME_ONCE_MINUTE", "DISPLAYTIME_ONCE_SECOND", "FORM_POS_X", "FORM_POS_Y",
-      "FORM_POS_W"};
+  const std::vector<std::string> order = {"MESSAGE_POS_X",
+                                          "MESSAGE_POS_Y",  // already there: replaced in place
+                                          "IMAGE_PATH",
+                                          "MESSAGE_NUM",
+                                          "MESSAGE_0",
+                                          "FONT_CHARSET",
+                                          "FONT_COLOR",
+                                          "FONT_NAME",
+                                          "FONT_SIZE",
+                                          "IS_IMAGE",
+                                          "IS_ICONANIM",
+                                          "IS_ACTIVE",
+                                          "IS_REGION",
+                                          "IS_00MINUTES",
+                                          "IS_BASETIME_OK",
+                                          "BASETIME_HOUR",
+                                          "BASETIME_MINUTE",
+                                          "BASETIME_SECOND",
+                                          "DISPLAYTIME",
+                                          "DISPLAYTIME_ANY_HOUR",
+                                          "DISPLAYTIME_ANY_MINUTE",
+                                          "DISPLAYTIME_ANY_SECOND",
+                                          "DISPLAYTIME_ONCE_HOUR",
+                                          "DISPLAYTIME_ONCE_MINUTE",
+                                          "DISPLAYTIME_ONCE_SECOND",
+                                          "FORM_POS_X",
+                                          "FORM_POS_Y",
+                                          "FORM_POS_W"};
   const std::string text = install.Read("orvane.ini");
   EXPECT_EQ(KeysOf(text, "OPTION"), order);
   EXPECT_EQ(KeysOf(text, "VERSION"), std::vector<std::string>{"LAST_VERSION"});
@@ -141,53 +168,68 @@ TEST_P(RoundTripTest, ShowsAndSaves) {
 }
 
 const RoundTrip kRoundTrips[] = {
-    {"BaseHourIsItemIndex", "BASETIME_HOUR=5\nBASETIME_MINUTE=60\n",
+    {"BaseHourIsItemIndex",
+     "BASETIME_HOUR=5\nBASETIME_MINUTE=60\n",
      [](TForm_Config& f) {
        EXPECT_EQ(f.ComboBox_BaseTime_Hour.Text(), "4");
        EXPECT_EQ(f.ComboBox_BaseTime_Min.Text(), "59");
      },
      {{"BASETIME_HOUR", "5"}, {"BASETIME_MINUTE", "60"}}},
-    {"OutOfRangeIndexShowsNothingSavesMinusOne", "BASETIME_HOUR=30\nDISPLAYTIME_ONCE_HOUR=24\nBASETIME_SECOND=-3\n",
+    {"OutOfRangeIndexShowsNothingSavesMinusOne",
+     "BASETIME_HOUR=30\nDISPLAYTIME_ONCE_HOUR=24\nBASETIME_SECOND=-3\n",
      [](TForm_Config& f) {
        EXPECT_EQ(f.ComboBox_BaseTime_Hour.ItemIndex(), -1);
        EXPECT_EQ(f.ComboBox_DisplayTimeOnce_Hour.ItemIndex(), -1);
      },
      {{"BASETIME_HOUR", "-1"}, {"DISPLAYTIME_ONCE_HOUR", "-1"}, {"BASETIME_SECOND", "-1"}}},
-    {"UnknownDisplayTimeSelectsNoneSavesTwo", "DISPLAYTIME=5\n",
+    {"UnknownDisplayTimeSelectsNoneSavesTwo",
+     "DISPLAYTIME=5\n",
      [](TForm_Config& f) {
        EXPECT_FALSE(f.RadioButton_DisplayTime_Hour.Checked());
        EXPECT_FALSE(f.RadioButton_DisplayTime_AnyTime.Checked());
        EXPECT_FALSE(f.RadioButton_DisplayTime_Once.Checked());
      },
      {{"DISPLAYTIME", "2"}}},
-    {"IntervalHourLetters", "DISPLAYTIME=1\nDISPLAYTIME_ANY_HOUR=abc\n",
+    {"IntervalHourLetters",
+     "DISPLAYTIME=1\nDISPLAYTIME_ANY_HOUR=abc\n",
      [](TForm_Config& f) {
        EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "0");
        EXPECT_TRUE(f.Panel_DisplayTime_Any.Visible());
      },
      {{"DISPLAYTIME_ANY_HOUR", "0"}, {"DISPLAYTIME", "1"}}},
-    {"IntervalHourTooLarge", "DISPLAYTIME_ANY_HOUR=2000\n",
-     [](TForm_Config& f) { EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "1193"); }, {{"DISPLAYTIME_ANY_HOUR", "1193"}}},
-    {"IntervalHourLeadingZeros", "DISPLAYTIME_ANY_HOUR=0012\n",
-     [](TForm_Config& f) { EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "12"); }, {{"DISPLAYTIME_ANY_HOUR", "12"}}},
-    {"IntervalHourEmpty", "DISPLAYTIME_ANY_HOUR=\n",
-     [](TForm_Config& f) { EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "0"); }, {{"DISPLAYTIME_ANY_HOUR", "0"}}},
-    {"IntervalHourNegativeBecomesZero", "DISPLAYTIME_ANY_HOUR=-5\n",
-     [](TForm_Config& f) { EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "0"); }, {{"DISPLAYTIME_ANY_HOUR", "0"}}},
-    {"IntervalHourHexAndSign", "DISPLAYTIME_ANY_HOUR=$10\nDISPLAYTIME_ANY_MINUTE=7\n",
+    {"IntervalHourTooLarge",
+     "DISPLAYTIME_ANY_HOUR=2000\n",
+     [](TForm_Config& f) { EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "1193"); },
+     {{"DISPLAYTIME_ANY_HOUR", "1193"}}},
+    {"IntervalHourLeadingZeros",
+     "DISPLAYTIME_ANY_HOUR=0012\n",
+     [](TForm_Config& f) { EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "12"); },
+     {{"DISPLAYTIME_ANY_HOUR", "12"}}},
+    {"IntervalHourEmpty",
+     "DISPLAYTIME_ANY_HOUR=\n",
+     [](TForm_Config& f) { EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "0"); },
+     {{"DISPLAYTIME_ANY_HOUR", "0"}}},
+    {"IntervalHourNegativeBecomesZero",
+     "DISPLAYTIME_ANY_HOUR=-5\n",
+     [](TForm_Config& f) { EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "0"); },
+     {{"DISPLAYTIME_ANY_HOUR", "0"}}},
+    {"IntervalHourHexAndSign",
+     "DISPLAYTIME_ANY_HOUR=$10\nDISPLAYTIME_ANY_MINUTE=7\n",
      [](TForm_Config& f) {
        EXPECT_EQ(f.Edit_DisplayTime_Hour.Text(), "16");
        EXPECT_EQ(f.ComboBox_DisplayTime_Min.Text(), "7");
      },
      {{"DISPLAYTIME_ANY_HOUR", "16"}, {"DISPLAYTIME_ANY_MINUTE", "7"}}},
-    {"NeitherPictureNorAnimation", "IS_IMAGE=0\nIS_ICONANIM=0\n",
+    {"NeitherPictureNorAnimation",
+     "IS_IMAGE=0\nIS_ICONANIM=0\n",
      [](TForm_Config& f) {
        EXPECT_TRUE(f.CheckBox_IsImage.Checked());
        EXPECT_FALSE(f.CheckBox_IsIconAnim.Checked());
        EXPECT_TRUE(f.GroupBox_Image.Visible());
      },
      {{"IS_IMAGE", "1"}, {"IS_ICONANIM", "0"}}},
-    {"AnimationWithoutPictureKeepsHiddenStates", "IS_IMAGE=0\nIS_ICONANIM=1\nIS_ACTIVE=1\nIS_REGION=1\n",
+    {"AnimationWithoutPictureKeepsHiddenStates",
+     "IS_IMAGE=0\nIS_ICONANIM=1\nIS_ACTIVE=1\nIS_REGION=1\n",
      [](TForm_Config& f) {
        EXPECT_FALSE(f.CheckBox_IsImage.Checked());
        EXPECT_FALSE(f.GroupBox_Image.Visible());
@@ -198,17 +240,23 @@ const RoundTrip kRoundTrips[] = {
        EXPECT_TRUE(f.CheckBox_IsRegion.Checked());
      },
      {{"IS_IMAGE", "0"}, {"IS_ICONANIM", "1"}, {"IS_ACTIVE", "1"}, {"IS_REGION", "1"}}},
-    {"RegionDefaultFollowsTag", "",
+    {"RegionDefaultFollowsTag",
+     "",
      [](TForm_Config& f) { EXPECT_FALSE(f.CheckBox_IsRegion.Checked()); },  // Tag 65537
      {{"IS_REGION", "0"}}},
-    {"MessageWithMissingLine", "MESSAGE_NUM=3\nMESSAGE_0=a\nMESSAGE_1=b\n",
-     [](TForm_Config& f) { EXPECT_EQ(f.Memo_Message.Lines(), (std::vector<std::string>{"a", "b", ""})); },
+    {"MessageWithMissingLine",
+     "MESSAGE_NUM=3\nMESSAGE_0=a\nMESSAGE_1=b\n",
+     [](TForm_Config& f) {
+       EXPECT_EQ(f.Memo_Message.Lines(), (std::vector<std::string>{"a", "b", ""}));
+     },
      {{"MESSAGE_NUM", "3"}, {"MESSAGE_2", ""}}},
-    {"NegativeMessageCountReadsOneLine", "MESSAGE_NUM=-1\nMESSAGE_0=only\nMESSAGE_1=not\n",
+    {"NegativeMessageCountReadsOneLine",
+     "MESSAGE_NUM=-1\nMESSAGE_0=only\nMESSAGE_1=not\n",
      [](TForm_Config& f) { EXPECT_EQ(f.Memo_Message.Lines(), std::vector<std::string>{"only"}); },
      {{"MESSAGE_NUM", "1"}, {"MESSAGE_0", "only"}}},
     {"SchedulesOfEveryKind",
-     "IS_00MINUTES=0\nIS_BASETIME_OK=0\nDISPLAYTIME=2\nDISPLAYTIME_ONCE_HOUR=23\nDISPLAYTIME_ONCE_MINUTE=59\n",
+     "IS_00MINUTES=0\nIS_BASETIME_OK=0\nDISPLAYTIME=2\nDISPLAYTIME_ONCE_HOUR=23\nDISPLAYTIME_ONCE_MINUTE="
+     "59\n",
      [](TForm_Config& f) {
        EXPECT_TRUE(f.RadioButton_AnyTime.Checked());
        EXPECT_TRUE(f.Panel_AnyTime.Visible());
@@ -220,7 +268,8 @@ const RoundTrip kRoundTrips[] = {
        EXPECT_FALSE(f.GroupBox_BaseTime.Visible());
      },
      {{"IS_00MINUTES", "0"}, {"IS_BASETIME_OK", "0"}, {"DISPLAYTIME", "2"}, {"DISPLAYTIME_ONCE_HOUR", "23"}}},
-    {"FontKeysPassThrough", "FONT_CHARSET=300\nFONT_COLOR=255\nFONT_NAME=IPAPGothic\nFONT_SIZE=14\n",
+    {"FontKeysPassThrough",
+     "FONT_CHARSET=300\nFONT_COLOR=255\nFONT_NAME=IPAPGothic\nFONT_SIZE=14\n",
      [](TForm_Config& f) {
        EXPECT_EQ(f.FontDialog_Message.font.charset, 44);  // the low 8 bits
        EXPECT_EQ(f.Memo_Message.GetFont().size, 14);
@@ -337,7 +386,8 @@ TEST_F(FormConfigTest, NumberFieldsFilterLimitAndNormalise) {
     QTest::keyClick(x, Qt::Key_Backspace);
     EXPECT_EQ(f.Edit_PosX.Text(), "123");
 
-    const std::pair<const char*, const char*> exits[] = {{"", "0"}, {"0007", "7"}, {"12ab", "12"}, {"-3", "-3"}};
+    const std::pair<const char*, const char*> exits[] = {
+        {"", "0"}, {"0007", "7"}, {"12ab", "12"}, {"-3", "-3"}};
     for (auto [typed, shown] : exits) {
       f.Edit_PosX.SetFocus();
       f.Edit_PosX.SetText(typed);
@@ -377,9 +427,13 @@ TEST_F(FormConfigTest, ResizeRule) {
   EXPECT_EQ(f.Panel_OK.Height(), 42);
   EXPECT_EQ(f.Panel_OK.Width(), f.ClientWidth());
 
+  // The minimum comes from the widest check box: 417 + 2 * 24 with the design's face, a little
+  // more where the face or the check mark is wider.
+  const int minWidth = f.CheckBox_IsActive.Width() + 2 * f.CheckBox_IsActive.Left();
+  EXPECT_GE(minWidth, 465);
   f.SetHeight(700);
   f.SetWidth(300);
-  EXPECT_EQ(f.Width(), 465);
+  EXPECT_EQ(f.Width(), minWidth);
   checkRule("narrowed");
 
   f.SetWidth(900);
@@ -391,11 +445,10 @@ TEST_F(FormConfigTest, ResizeRule) {
     QWidget* window = testing::DialogWindow();
     ASSERT_NE(window, nullptr);
     window->resize(700 - tk::DialogForm::kFrameWidth, 400);
-    QApplication::processEvents();
-    EXPECT_EQ(f.Width(), 700);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.Width() == 700; }, 3000));  // a window manager answers later
     checkRule("by the window");
     EXPECT_EQ(window->maximumHeight(), 558 - tk::DialogForm::kFrameHeight);
-    EXPECT_EQ(window->minimumWidth(), 465 - tk::DialogForm::kFrameWidth);
+    EXPECT_EQ(window->minimumWidth(), minWidth - tk::DialogForm::kFrameWidth);
   });
 }
 
@@ -452,9 +505,9 @@ TEST_F(FormConfigTest, DesignLists) {
     const char* first;
     const char* last;
   } lists[] = {
-      {&f.ComboBox_BaseTime_Hour, 25, "無指定", "23"},    {&f.ComboBox_BaseTime_Min, 61, "無指定", "59"},
-      {&f.ComboBox_BaseTime_Sec, 60, "0", "59"},         {&f.ComboBox_DisplayTime_Min, 60, "0", "59"},
-      {&f.ComboBox_DisplayTime_Sec, 60, "0", "59"},      {&f.ComboBox_DisplayTimeOnce_Hour, 24, "0", "23"},
+      {&f.ComboBox_BaseTime_Hour, 25, "無指定", "23"},  {&f.ComboBox_BaseTime_Min, 61, "無指定", "59"},
+      {&f.ComboBox_BaseTime_Sec, 60, "0", "59"},        {&f.ComboBox_DisplayTime_Min, 60, "0", "59"},
+      {&f.ComboBox_DisplayTime_Sec, 60, "0", "59"},     {&f.ComboBox_DisplayTimeOnce_Hour, 24, "0", "23"},
       {&f.ComboBox_DisplayTimeOnce_Min, 60, "0", "59"}, {&f.ComboBox_DisplayTimeOnce_Sec, 60, "0", "59"},
   };
   for (const auto& l : lists) {
@@ -470,8 +523,9 @@ TEST_F(FormConfigTest, DesignLists) {
   EXPECT_EQ(f.Label_Message.FocusControl(), &f.Memo_Message);
   EXPECT_EQ(f.Label_DisplayTime_Hour.FocusControl(), &f.Edit_DisplayTime_Hour);
   EXPECT_EQ(f.Label_DisplayTimeOnce_Hour.FocusControl(), &f.ComboBox_DisplayTimeOnce_Hour);
-  EXPECT_EQ(f.OpenPictureDialog_Ref.filter,
-            "画像ファイル(*bmp,*.jpeg;*.jpg;*.jpe;*.jfif;*.jfi;*.jif)|*bmp;*.jpeg;*.jpg;*.jpe;*.jfif;*.jfi;*.jif");
+  EXPECT_EQ(
+      f.OpenPictureDialog_Ref.filter,
+      "画像ファイル(*bmp,*.jpeg;*.jpg;*.jpe;*.jfif;*.jfi;*.jif)|*bmp;*.jpeg;*.jpg;*.jpe;*.jfif;*.jfi;*.jif");
   EXPECT_EQ(f.TabSheet_Basic.Caption(), "基本設定");
   EXPECT_EQ(f.TabSheet_ActiveTiming.Caption(), "動作タイミング");
   EXPECT_EQ(f.PageControl_Config.PageCount(), 2);
@@ -535,15 +589,12 @@ TEST_F(FormConfigTest, PicturePicker) {
 // Bold and a colour chosen in the font picker show in the memo; what is saved is face, size,
 // colour and the loaded character set, never the style.
 TEST_F(FormConfigTest, FontPickerStyleIsNotSaved) {
-  WriteIni("FONT_CHARSET=1\nFONT_NAME=IPAGothic\nFONT_SIZE=9\n");
+  WriteIni("FONT_CHARSET=1\nFONT_NAME=DejaVu Sans\nFONT_SIZE=9\n");
   Show([&] {
     WhenModalOpens([&](QWidget& w) {
       auto* dialog = qobject_cast<QFontDialog*>(&w);
       ASSERT_NE(dialog, nullptr);
-      QFont f = dialog->currentFont();
-      f.setBold(true);
-      f.setPointSize(14);
-      dialog->setCurrentFont(f);
+      dialog->setCurrentFont(QFontDatabase::font(QStringLiteral("DejaVu Sans"), QStringLiteral("Bold"), 14));
       auto* colors = dialog->findChild<QComboBox*>(QStringLiteral("color"));
       ASSERT_NE(colors, nullptr);
       EXPECT_EQ(colors->count(), 17);  // the sixteen, and the colour it had
@@ -557,7 +608,7 @@ TEST_F(FormConfigTest, FontPickerStyleIsNotSaved) {
   EXPECT_EQ(Saved("FONT_SIZE"), "14");
   EXPECT_EQ(Saved("FONT_COLOR"), "255");
   EXPECT_EQ(Saved("FONT_CHARSET"), "1");
-  EXPECT_EQ(Saved("FONT_NAME"), "IPAGothic");
+  EXPECT_EQ(Saved("FONT_NAME"), "DejaVu Sans");
   const std::string text = install.Read("orvane.ini");
   EXPECT_EQ(text.find("BOLD"), std::string::npos);
   EXPECT_EQ(text.find("STYLE"), std::string::npos);
@@ -571,6 +622,39 @@ TEST_F(FormConfigTest, UnwritableFileShowsBcb001) {
   EXPECT_NE(install.boxes[0].caption.find("BCB-001"), std::string::npos);
   EXPECT_EQ(install.boxes[0].flags, 48);
   EXPECT_TRUE(std::filesystem::is_directory(install.IniPath()));
+}
+
+}  // namespace
+}  // namespace orvane
+
+namespace orvane {
+namespace {
+
+// Both pages as a user sees them, kept as pictures (where ORVANE_ARTIFACTS names a folder) to
+// look at: captions not cut, controls in line, the Japanese face in use.
+TEST_F(FormConfigTest, ScreenshotsOfBothPages) {
+  WriteIni(
+      "IS_00MINUTES=0\nIS_BASETIME_OK=0\nDISPLAYTIME=1\nMESSAGE_NUM=2\nMESSAGE_0=時は満ちたり\nMESSAGE_1="
+      "二行目\n");
+  const char* dir = std::getenv("ORVANE_ARTIFACTS");
+  Show([&] {
+    QWidget* window = testing::DialogWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(QFontInfo(window->font()).family().startsWith(QStringLiteral("IPA")));
+    // No check box or radio button caption is cut by its design width.
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+      if (qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b)) {
+        EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
+      }
+    }
+    if (!dir) return;
+    std::filesystem::create_directories(dir);
+    window->grab().save(QString::fromUtf8(dir) + QStringLiteral("/config-basic.png"));
+    form->PageControl_Config.SetActivePage(form->TabSheet_ActiveTiming);
+    window->grab().save(QString::fromUtf8(dir) + QStringLiteral("/config-timing.png"));
+    form->RadioButton_DisplayTime_Once.SetChecked(true);
+    window->grab().save(QString::fromUtf8(dir) + QStringLiteral("/config-timing-once.png"));
+  });
 }
 
 }  // namespace
