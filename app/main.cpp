@@ -29,6 +29,10 @@ std::string InstanceLockPath() {
   } else {
     dir = "/tmp/orvane-" + std::to_string(::getuid());
     ::mkdir(dir.c_str(), 0700);
+    // Anyone may create names in /tmp: a folder that is not our own (or a link) could be used
+    // to hold our lock or to make us write elsewhere. Refuse it; the caller reports 001.
+    struct stat st {};
+    if (::lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) return {};
   }
   return dir + "/ORVANE_正式版";
 }
@@ -36,7 +40,8 @@ std::string InstanceLockPath() {
 enum class Guard { kFailed, kAlreadyRunning, kHeld };
 
 Guard AcquireInstanceLock(int& fd) {
-  fd = ::open(InstanceLockPath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  const std::string path = InstanceLockPath();
+  fd = path.empty() ? -1 : ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) return Guard::kFailed;
   if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return Guard::kHeld;
   return errno == EWOULDBLOCK ? Guard::kAlreadyRunning : Guard::kFailed;

@@ -30,6 +30,8 @@ vd_start() {  # vd_start DISPLAYNUM [notray] [WxH]
   Xvfb ":$num" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   VD_PIDS+=($!)
   _vd_wait 10 xdpyinfo || { echo "vd: Xvfb :$num did not start" >&2; return 1; }
+  # No key repeat: on a loaded machine a key held a little long by xdotool would repeat.
+  xset r off
   openbox --sm-disable >/dev/null 2>&1 &
   VD_PIDS+=($!)
   _vd_wait 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||

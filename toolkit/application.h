@@ -76,6 +76,7 @@ class Application {
 
   std::unique_ptr<Impl> impl_;
   std::vector<std::unique_ptr<Form>> forms_;
+  void WatchEndSignals();
   ProcessExitFn exit_;
 };
 

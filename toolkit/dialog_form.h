@@ -31,17 +31,17 @@ class DialogForm : public Form {
   explicit DialogForm(const Font& font);
   ~DialogForm() override;
 
-  void SetCaption(const std::string& caption);
-  std::string Caption() const;
+  void SetCaption(const std::string& caption) override;
+  std::string Caption() const override;
 
-  int Left() const;
-  int Top() const;
-  int Width() const;
-  int Height() const;
-  void SetLeft(int left);
-  void SetTop(int top);
-  void SetWidth(int width);  // the size constraints hold for every size set
-  void SetHeight(int height);
+  int Left() const override;
+  int Top() const override;
+  int Width() const override;
+  int Height() const override;
+  void SetLeft(int left) override;
+  void SetTop(int top) override;
+  void SetWidth(int width) override;  // the size constraints hold for every size set
+  void SetHeight(int height) override;
   int ClientWidth() const { return Width() - kFrameWidth; }
   int ClientHeight() const { return Height() - kFrameHeight; }
 
@@ -53,7 +53,7 @@ class DialogForm : public Form {
   // and onHide runs; the result is 1 after Close(), 2 when closed otherwise.
   int ShowModal();
   void Close();
-  bool Visible() const;
+  bool Visible() const override;
 
   std::function<void()> onShow;
   std::function<void()> onHide;

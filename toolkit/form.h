@@ -36,20 +36,22 @@ class Form {
   // The form's message handling; the inherited one ignores every message.
   virtual void Dispatch(const Message& message);
 
-  void SetCaption(const std::string& caption);
-  std::string Caption() const;
+  // Virtual so that a form with a window of another kind (the modal dialog) answers for its
+  // own window wherever it is handled as a Form.
+  virtual void SetCaption(const std::string& caption);
+  virtual std::string Caption() const;
 
-  int Left() const;
-  int Top() const;
-  int Width() const;
-  int Height() const;
-  void SetLeft(int left);
-  void SetTop(int top);
-  void SetWidth(int width);
-  void SetHeight(int height);
+  virtual int Left() const;
+  virtual int Top() const;
+  virtual int Width() const;
+  virtual int Height() const;
+  virtual void SetLeft(int left);
+  virtual void SetTop(int top);
+  virtual void SetWidth(int width);
+  virtual void SetHeight(int height);
   ScreenRect ClientRect() const;  // (0, 0, width, height)
 
-  bool Visible() const;
+  virtual bool Visible() const;
   void SetVisible(bool visible);  // true shows it where it was placed, without activating it
 
   // Brings the window up at the top of the stacking order, where it was placed, without taking

@@ -177,6 +177,21 @@ case $scenario in
     [ -z "$(tray_icon)" ] || fail "icon left in the tray"
     ;;
 
+  terminate)
+    # The session ends (or someone sends SIGTERM): the same way out as the exit command.
+    printf '[OPTION]\nIS_IMAGE=0\n' >"$work/app/orvane.ini"
+    start_app
+    wait_for 10 "tray icon" has_tray_icon
+    sed -i '/LAST_VERSION/d; /MESSAGE_POS/d' "$work/app/orvane.ini"
+    kill -TERM "$APP_PID"
+    exit_code_of "$APP_PID" 10
+    code=$?
+    [ "$code" -eq 0 ] || fail "exit code $code"
+    grep -q '^LAST_VERSION=131073$' "$work/app/orvane.ini" || fail "LAST_VERSION not written"
+    grep -q '^MESSAGE_POS_X=90$' "$work/app/orvane.ini" || fail "MESSAGE_POS_X not written"
+    [ -z "$(tray_icon)" ] || fail "icon left in the tray"
+    ;;
+
   missing-picture)
     ini "IMAGE_PATH=$work/app/image/none.jpg"
     start_app
@@ -206,7 +221,7 @@ case $scenario in
     }
     open_settings
     import -window root "$artifacts/settings-basic.png"
-    xdotool mousemove --window "$dlg" 122 15 click 1  # the 動作タイミング tab
+    xdotool key ctrl+Tab  # to the 動作タイミング page
     sleep 0.3
     for k in alt+a alt+e alt+c 3; do  # 任意, 任意時間おき, the seconds box, 3
       xdotool key "$k"

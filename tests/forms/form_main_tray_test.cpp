@@ -2,9 +2,9 @@
 #include "core/error_codes.h"
 #include "forms/Config/form_config.h"
 #include "tests/forms/form_fixture.h"
-#include "toolkit/timer.h"
 #include "toolkit/application.h"
 #include "toolkit/screen.h"
+#include "toolkit/timer.h"
 
 namespace orvane {
 namespace {

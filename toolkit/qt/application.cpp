@@ -3,13 +3,18 @@
 // IPA faces; activation from the application state.
 #include "toolkit/application.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QTranslator>
 #include <QWidget>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -47,6 +52,15 @@ void SubstituteWindowsFaces() {
   for (const auto& face : kFaces)
     QFont::insertSubstitution(QString::fromUtf8(face[0]), QString::fromUtf8(face[1]));
 }
+
+// A request to end (the session logging out, kill, Ctrl+C) reaches the message loop through a
+// pipe, since nothing else may be done inside a signal handler.
+int g_signalPipe[2] = {-1, -1};
+
+void OnEndSignal(int) {
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+}
 }  // namespace
 
 struct Application::Impl {
@@ -54,6 +68,7 @@ struct Application::Impl {
   std::unique_ptr<QTranslator> translator;
   // The application window: never shown, it carries the title as the Windows one does.
   std::unique_ptr<QWidget> window;
+  std::unique_ptr<QSocketNotifier> endSignal;
 };
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>()) {
@@ -75,9 +90,29 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
   SetMessageBoxHandler([this](const std::string& message, const std::string& caption, int flags) {
     return MessageBox(message, caption, flags);
   });
+  WatchEndSignals();
+}
+
+// SIGTERM, SIGHUP and SIGINT end the program the way its exit command does: the forms are
+// destroyed, so the window state is saved and the tray icon removed, and the exit code is 0.
+void Application::WatchEndSignals() {
+  if (g_signalPipe[0] < 0 && ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+  impl_->endSignal = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+  QObject::connect(impl_->endSignal.get(), &QSocketNotifier::activated, [this] {
+    char buf[16];
+    while (::read(g_signalPipe[0], buf, sizeof buf) > 0) {
+    }
+    Exit(0);
+  });
+  struct sigaction action {};
+  action.sa_handler = OnEndSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int sig : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(sig, &action, nullptr);
 }
 
 Application::~Application() {
+  impl_->endSignal.reset();
   DestroyForms();
   SetMessageBoxHandler({});
   if (g_instance == this) g_instance = nullptr;

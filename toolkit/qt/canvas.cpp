@@ -33,10 +33,10 @@ std::vector<QString> SplitLines(const std::string& text) {
   return lines;
 }
 
-QFont MakeFont(const Font& spec) {
-  QFont font(QString::fromStdString(spec.name));
+QFont MakeFont(const Font& desc) {
+  QFont font(QString::fromStdString(desc.name));
   const int pixels =
-      spec.size < 0 ? -spec.size : static_cast<int>(std::lround(std::abs(spec.size) * 96.0 / 72.0));
+      desc.size < 0 ? -desc.size : static_cast<int>(std::lround(std::abs(desc.size) * 96.0 / 72.0));
   font.setPixelSize(pixels > 0 ? pixels : 12);
   return font;
 }

@@ -3,6 +3,7 @@
 #include "toolkit/page_control.h"
 
 #include <QPainter>
+#include <QShortcut>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
@@ -46,6 +47,19 @@ PageControl::PageControl(Container& parent) : Container(&parent), pimpl_(std::ma
   Attach(pimpl_->widget);
   QObject::connect(pimpl_->widget->tabs, &QTabBar::currentChanged, pimpl_->widget,
                    [this](int index) { ShowOnly(index); });
+  // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from wherever the focus is on them, as in any
+  // property sheet.
+  for (const auto& [keys, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                   std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                   std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                   std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
+    auto* shortcut = new QShortcut(keys, pimpl_->widget);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, pimpl_->widget, [tabs = pimpl_->widget->tabs, step] {
+      if (tabs->count() > 0)
+        tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
+    });
+  }
 }
 
 PageControl::~PageControl() = default;

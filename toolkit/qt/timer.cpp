@@ -57,14 +57,14 @@ void Timer::SetInterval(std::uint64_t ms) {
 }
 
 void Timer::Restart() {
-  itimerspec spec{};
+  itimerspec setting{};
   if (enabled_ && interval_ > 0) {
     ++starts_;
-    spec.it_value.tv_sec = static_cast<time_t>(interval_ / 1000);
-    spec.it_value.tv_nsec = static_cast<long>(interval_ % 1000) * 1000000L;
-    spec.it_interval = spec.it_value;
+    setting.it_value.tv_sec = static_cast<time_t>(interval_ / 1000);
+    setting.it_value.tv_nsec = static_cast<long>(interval_ % 1000) * 1000000L;
+    setting.it_interval = setting.it_value;
   }
-  if (impl_->fd >= 0) timerfd_settime(impl_->fd, 0, &spec, nullptr);
+  if (impl_->fd >= 0) timerfd_settime(impl_->fd, 0, &setting, nullptr);
 }
 
 }  // namespace orvane::tk
