@@ -12,10 +12,16 @@ void JpegPicture::LoadFromFile(const std::string& path) {
     *this = JpegPicture{};
     throw GraphicError("JPEG error: " + path + (error.empty() ? "" : " (" + error + ")"));
   }
-  data_ = std::move(loaded.data);
+  // The pixels are decoded here as well, so that a file that is damaged or cut short past its
+  // header fails the load, where the user is asked whether to go on, rather than later.
+  image_ = Bitmap{};
+  if (!gfx::DecodeJpeg(loaded.data, image_.Pixels(), &error)) {
+    *this = JpegPicture{};
+    throw GraphicError("JPEG error: " + path + " (" + error + ")");
+  }
   width_ = loaded.width;
   height_ = loaded.height;
-  image_ = Bitmap{};
+  data_.clear();  // decoded once: the compressed data is not needed again
 }
 
 void JpegPicture::CopyToBitmap(Bitmap& bitmap) const {

@@ -145,9 +145,12 @@ TEST_F(FormTest, ShapedBitmapCutsTheWindowToItsPixels) {
 }
 
 // Box 003 when the picture cannot be loaded. No ends the process with 0 and the event is in
-// error.txt. A capitalised ".BMP" counts as JPEG and so fails too.
+// error.txt. A capitalised ".BMP" counts as JPEG and so fails too, and so does a JPEG whose
+// header is whole but whose pixels are cut short.
 TEST_F(FormTest, LoadFailureAnsweredNoEndsTheProcess) {
-  for (const char* picture : {"missing.jpg", "shape.BMP"}) {
+  WriteJpeg("cut.jpg", 64, 48, 0x336699);
+  std::filesystem::resize_file(Path("cut.jpg"), std::filesystem::file_size(Path("cut.jpg")) * 2 / 3);
+  for (const char* picture : {"missing.jpg", "shape.BMP", "cut.jpg"}) {
     SCOPED_TRACE(picture);
     WriteBmp("shape.BMP", 8, 8, 0);
     WriteIni(IniFor(picture));
