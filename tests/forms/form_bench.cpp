@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QBitmap>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -103,20 +104,34 @@ void BM_Qt_ShapeWidgetFromBmp(benchmark::State& state) {
 }
 BENCHMARK(BM_Qt_ShapeWidgetFromBmp)->Unit(benchmark::kMillisecond);
 
+// The newest window with the title: an earlier run's form may still be on the list.
 QWindow* WindowTitled(const QString& title) {
+  QWindow* found = nullptr;
   for (QWindow* w : QGuiApplication::topLevelWindows())
-    if (w->title() == title) return w;
-  return nullptr;
+    if (w->title() == title && w->isVisible()) found = w;
+  return found;
+}
+
+// Runs the event loop until `done`, for two seconds at most.
+template <class Done>
+bool WaitFor(Done done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > 2000) return false;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+  }
+  return true;
 }
 
 template <class Show, class Hide>
 void TickToExposed(benchmark::State& state, QWindow* window, Show show, Hide hide) {
   for (auto _ : state) {
     show();
-    while (!window->isExposed()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    if (!WaitFor([window] { return window->isExposed(); })) return state.SkipWithError("never exposed");
     state.PauseTiming();
     hide();
-    while (window->isExposed()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    if (!WaitFor([window] { return !window->isExposed(); })) return state.SkipWithError("never hidden");
     state.ResumeTiming();
   }
 }
@@ -125,9 +140,9 @@ void BM_Chime_TickToExposed(benchmark::State& state) {
   WriteIni("IS_ICONANIM=0\n");
   TForm_Main* f = MakeForm();
   f->Timer_MainTimer();  // the native window exists from here on
-  f->HideChime();
   QCoreApplication::processEvents();
   QWindow* window = WindowTitled(QString::fromStdString(f->Caption()));
+  f->HideChime();
   if (!window) {
     state.SkipWithError("no window");
     return;
