@@ -38,7 +38,6 @@ ScreenServices RealScreen() {
     return 0;
   };
   s.restoreWindow = [](std::uintptr_t window) {
-    const QString title;
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (reinterpret_cast<std::uintptr_t>(w) != window) continue;
       if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
