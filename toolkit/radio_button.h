@@ -25,6 +25,8 @@ class RadioButton : public Control {
 
   // The backend's notice that the widget became selected (the user, or SetChecked).
   void Selected();
+  // The arrow keys: selects the next (+1) or previous (-1) usable button of the group.
+  void SelectNeighbour(int step);
 };
 
 }  // namespace orvane::tk

@@ -77,6 +77,25 @@ TEST_F(ControlsTest, RadioGroupsByContainer) {
   EXPECT_EQ(log, "acb");
 }
 
+// The arrow keys select the neighbouring button of the group, as in a Windows dialog, passing
+// over buttons that are hidden or disabled and going round at the ends.
+TEST_F(ControlsTest, ArrowKeysSelectTheNeighbouringRadioButton) {
+  GroupBox g(panel, "g");
+  RadioButton a(g, "a"), b(g, "b"), c(g, "c"), d(g, "d");
+  std::string log;
+  for (auto [button, name] : {std::pair{&a, 'a'}, {&b, 'b'}, {&c, 'c'}, {&d, 'd'}})
+    button->onClick = [&log, name = name] { log += name; };
+  c.SetEnabled(false);
+  a.SetChecked(true);
+  QTest::keyClick(WidgetOf(a), Qt::Key_Down);
+  QTest::keyClick(WidgetOf(b), Qt::Key_Right);  // c is disabled
+  QTest::keyClick(WidgetOf(d), Qt::Key_Down);   // round to the first
+  QTest::keyClick(WidgetOf(a), Qt::Key_Up);
+  EXPECT_EQ(log, "abdad");
+  EXPECT_TRUE(d.Checked());
+  EXPECT_FALSE(a.Checked() || b.Checked() || c.Checked());
+}
+
 TEST_F(ControlsTest, ComboBoxIndexOutOfRangeMeansNoSelection) {
   ComboBox box(panel);
   box.SetItems({"無指定", "0", "1"});
