@@ -21,6 +21,7 @@
 #include "core/error_codes.h"
 #include "core/error_report.h"
 #include "toolkit/form.h"
+#include "toolkit/qt/qfont_convert.h"
 
 namespace orvane::tk {
 
@@ -40,17 +41,6 @@ void ChoosePlatform() {
       "Start it from a desktop session, or on a virtual display with scripts/virtual-desktop.sh.\n",
       stderr);
   std::exit(1);
-}
-
-void SubstituteWindowsFaces() {
-  static const char* const kFaces[][2] = {
-      {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
-      {"ＭＳ 明朝", "IPAMincho"},        {"MS PGothic", "IPAPGothic"},   {"MS Gothic", "IPAGothic"},
-      {"MS PMincho", "IPAPMincho"},      {"MS Mincho", "IPAMincho"},     {"MS UI Gothic", "IPAPGothic"},
-      {"メイリオ", "IPAPGothic"},        {"Meiryo", "IPAPGothic"},
-  };
-  for (const auto& face : kFaces)
-    QFont::insertSubstitution(QString::fromUtf8(face[0]), QString::fromUtf8(face[1]));
 }
 
 // A request to end (the session logging out, kill, Ctrl+C) reaches the message loop through a
@@ -79,7 +69,7 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
   if (impl_->translator->load(QStringLiteral("qtbase_ja"),
                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(impl_->translator.get());
-  SubstituteWindowsFaces();
+  SubstituteJapaneseFaces();
   impl_->window = std::make_unique<QWidget>();
   g_instance = this;
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "toolkit/bitmap.h"
+#include "toolkit/qt/qfont_convert.h"
 #include "toolkit/qt/qimage_convert.h"
 
 namespace orvane::tk {
@@ -33,13 +34,6 @@ std::vector<QString> SplitLines(const std::string& text) {
   return lines;
 }
 
-QFont MakeFont(const Font& desc) {
-  QFont font(QString::fromStdString(desc.name));
-  const int pixels =
-      desc.size < 0 ? -desc.size : static_cast<int>(std::lround(std::abs(desc.size) * 96.0 / 72.0));
-  font.setPixelSize(pixels > 0 ? pixels : 12);
-  return font;
-}
 }  // namespace
 
 void Canvas::DrawText(const std::string& text, const TextRect& rect, unsigned) {
@@ -50,7 +44,7 @@ void Canvas::DrawText(const std::string& text, const TextRect& rect, unsigned) {
   QImage image = ToQImage(pixels);
   {
     QPainter painter(&image);
-    const QFont font = MakeFont(font_);
+    const QFont font = ToQFont(font_);
     painter.setFont(font);
     const QFontMetrics metrics(font);
     const std::uint32_t rgb = ResolveColor(font_.color);

@@ -11,7 +11,8 @@ void SubstituteJapaneseFaces() {
     static const char* const kFaces[][2] = {
         {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
         {"ＭＳ 明朝", "IPAMincho"},        {"MS PGothic", "IPAPGothic"},   {"MS Gothic", "IPAGothic"},
-        {"MS UI Gothic", "IPAPGothic"},
+        {"MS PMincho", "IPAPMincho"},      {"MS Mincho", "IPAMincho"},     {"MS UI Gothic", "IPAPGothic"},
+        {"メイリオ", "IPAPGothic"},        {"Meiryo", "IPAPGothic"},
     };
     for (const auto& face : kFaces)
       if (!QFont::substitutes(QString::fromUtf8(face[0])).contains(QString::fromUtf8(face[1])))
