@@ -43,7 +43,11 @@ QGroupBox* EffectsBox(QFontDialog& dialog) {
 }  // namespace
 
 bool FontDialog::Execute() {
-  QFontDialog dialog(ToQFont(font, style));
+  // The dialog lists installed faces only: open it on the face the stored name resolves to
+  // ("ＭＳ Ｐゴシック" is shown as the IPA face that stands in for it).
+  QFont initial = ToQFont(font, style);
+  initial.setFamily(QFontInfo(initial).family());
+  QFontDialog dialog(initial);
   dialog.setOption(QFontDialog::DontUseNativeDialog);
   dialog.setWindowTitle(QStringLiteral("フォント"));
 

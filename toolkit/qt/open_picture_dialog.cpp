@@ -79,6 +79,8 @@ bool OpenPictureDialog::Execute() {
     grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
   QObject::connect(&dialog, &QFileDialog::currentChanged, preview,
                    [preview](const QString& path) { ShowPreview(*preview, path); });
+  // The stored picture is preselected: show it at once, not only after the selection moves.
+  if (!fileName.empty()) ShowPreview(*preview, dialog.directory().filePath(ToQ(fileName)));
 
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   fileName = FromQ(QDir::toNativeSeparators(dialog.selectedFiles().first()));

@@ -14,7 +14,9 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
@@ -583,6 +585,32 @@ TEST_F(FormConfigTest, PicturePicker) {
   Show([&] {
     EXPECT_EQ(form->OpenPictureDialog_Ref.initialDir, "");
     EXPECT_EQ(form->OpenPictureDialog_Ref.fileName, "a.jpg");
+  });
+}
+
+// The pickers open on what is stored: the picture picker previews the stored picture at once,
+// and the font picker shows the installed face that "ＭＳ Ｐゴシック" stands for.
+TEST_F(FormConfigTest, PickersOpenOnTheStoredValues) {
+  const std::string picture = install.Path("shown.png");
+  QImage(24, 16, QImage::Format_RGB32).save(QString::fromStdString(picture));
+  WriteIni("IMAGE_PATH=" + picture + "\n");
+  Show([&] {
+    WhenModalOpens([&](QWidget& w) {
+      auto* preview = w.findChild<QLabel*>(QStringLiteral("preview"));
+      ASSERT_NE(preview, nullptr);
+      EXPECT_FALSE(preview->pixmap().isNull());
+      static_cast<QDialog&>(w).reject();
+    });
+    form->Button_ImageRef.Click();
+    WhenModalOpens([&](QWidget& w) {
+      auto* dialog = qobject_cast<QFontDialog*>(&w);
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->currentFont().family(), QFontInfo(dialog->currentFont()).family());
+      EXPECT_TRUE(dialog->currentFont().family().startsWith(QStringLiteral("IPA")))
+          << dialog->currentFont().family().toStdString();
+      dialog->reject();
+    });
+    form->Button_Font.Click();
   });
 }
 
