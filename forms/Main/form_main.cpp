@@ -15,12 +15,10 @@
 
 namespace orvane {
 
-namespace {
-[[noreturn]] void EndProcess() {
+void EndProcess() {
   if (tk::Application* app = tk::Application::Instance()) app->Exit(0);
   std::exit(0);
 }
-}  // namespace
 
 TForm_Main::TForm_Main(const IClock& clock)
     // Timer_Main stays off until ApplyOptions arms it: a tick before the options are loaded

@@ -23,6 +23,11 @@ namespace orvane {
 
 class TForm_Config;
 
+// The program's one way of ending itself: the exit command and the answers No to the questions
+// 003 and 007. The forms are destroyed newest first (the window state is saved, the tray icon
+// removed) and the process ends with code 0.
+[[noreturn]] void EndProcess();
+
 // The tray icon's callback message (WM_APP + 1).
 constexpr unsigned WM_TRAYNOTIFY = 32769;
 

@@ -23,8 +23,7 @@ void TForm_Main::RenderChime() {
       bitmap.LoadFromFile(Options.ImagePath);
   } catch (...) {
     if (ReportError(err::k003) == kIdNo) {
-      if (tk::Application* app = tk::Application::Instance()) app->Exit(0);
-      std::exit(0);
+      EndProcess();
     }
     // Yes: go on with the empty picture; every step below copes with 0 x 0.
   }

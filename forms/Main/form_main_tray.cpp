@@ -86,8 +86,7 @@ void TForm_Main::CallShellNotify(tk::TrayMessage message) {
           break;
         }
         if (ReportError(err::k007) == kIdYes) break;
-        if (tk::Application* app = tk::Application::Instance()) app->Exit(0);
-        std::exit(0);
+        EndProcess();
       }
       error = 0;
       ok = tk::Shell().Notify(message, priIcon_TaskTray, error);

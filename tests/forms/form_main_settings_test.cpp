@@ -12,13 +12,26 @@ using P = TForm_MainProbe;
 
 class SettingsCommandTest : public FormTest {
  protected:
+  // Starts the program at `now` with a picture and `schedule` (INI lines) and its settings
+  // dialog, as start-up does.
+  TForm_Main* StartWith(const std::string& schedule, THms now = {10, 0, 0, 0}) {
+    WriteIni(IniFor("pic.jpg", schedule));
+    WriteJpeg("pic.jpg", 40, 30, 0x336699);
+    clock_.now = now;
+    TForm_Main* f = Create();
+    config = tk::Application::Instance()->CreateForm<TForm_Config>();
+    f->SetConfigForm(config);
+    return f;
+  }
+  TForm_Config* config = nullptr;
+
   // Opens the dialog from the menu; `inside` runs while it is up, then the dialog is closed.
-  void OpenSettings(TForm_Main& f, TForm_Config& config, std::function<void()> inside) {
+  void OpenSettings(TForm_Main& f, TForm_Config& dialog, std::function<void()> inside) {
     tk::Timer once(1, true);
     once.onTimer = [&] {
       once.SetEnabled(false);
       inside();
-      config.Close();
+      dialog.Close();
     };
     f.MenuItem_OptionClick();
   }
@@ -26,12 +39,7 @@ class SettingsCommandTest : public FormTest {
 
 TEST_F(SettingsCommandTest, PutsTheChimeAwayHandsOverAndStartsAFreshSchedule) {
   // Every 25 minutes from the moment the options are applied.
-  WriteIni(IniFor("pic.jpg", "IS_00MINUTES=0\nDISPLAYTIME=1\nDISPLAYTIME_ANY_MINUTE=25\n"));
-  WriteJpeg("pic.jpg", 40, 30, 0x336699);
-  clock_.now = {10, 0, 0, 0};
-  TForm_Main* f = Create();
-  auto* config = tk::Application::Instance()->CreateForm<TForm_Config>();
-  f->SetConfigForm(config);
+  TForm_Main* f = StartWith("IS_00MINUTES=0\nDISPLAYTIME=1\nDISPLAYTIME_ANY_MINUTE=25\n");
   EXPECT_EQ(f->Timer_Main.Interval(), 25u * 60 * 1000);
   f->Timer_MainTimer();  // a chime is showing and blinking
   ASSERT_TRUE(f->Visible());
@@ -64,12 +72,7 @@ TEST_F(SettingsCommandTest, PutsTheChimeAwayHandsOverAndStartsAFreshSchedule) {
 }
 
 TEST_F(SettingsCommandTest, OpeningAndClosingUnchangedStillRestartsTheSchedule) {
-  WriteIni(IniFor("pic.jpg", "IS_00MINUTES=0\nDISPLAYTIME=1\nDISPLAYTIME_ANY_HOUR=1\n"));
-  WriteJpeg("pic.jpg", 40, 30, 0x336699);
-  clock_.now = {10, 0, 0, 0};
-  TForm_Main* f = Create();
-  auto* config = tk::Application::Instance()->CreateForm<TForm_Config>();
-  f->SetConfigForm(config);
+  TForm_Main* f = StartWith("IS_00MINUTES=0\nDISPLAYTIME=1\nDISPLAYTIME_ANY_HOUR=1\n");
   clock_.now = {10, 40, 0, 0};
   OpenSettings(*f, *config, [] {});
   EXPECT_EQ(f->Timer_Main.Interval(), 3600u * 1000);  // one full period after closing, not 20 minutes
@@ -78,11 +81,7 @@ TEST_F(SettingsCommandTest, OpeningAndClosingUnchangedStillRestartsTheSchedule) 
 // An unwritable settings file: the dialog's save and the window state each show BCB-001, and
 // the program goes on with the options the file still holds.
 TEST_F(SettingsCommandTest, UnwritableFileShowsBcb001TwiceAndKeepsTheOldOptions) {
-  WriteIni(IniFor("pic.jpg", "IS_00MINUTES=0\nDISPLAYTIME=1\nDISPLAYTIME_ANY_MINUTE=25\n"));
-  WriteJpeg("pic.jpg", 40, 30, 0x336699);
-  TForm_Main* f = Create();
-  auto* config = tk::Application::Instance()->CreateForm<TForm_Config>();
-  f->SetConfigForm(config);
+  TForm_Main* f = StartWith("IS_00MINUTES=0\nDISPLAYTIME=1\nDISPLAYTIME_ANY_MINUTE=25\n");
   const std::string before = ReadFile("orvane.ini");
   std::filesystem::permissions(Path("orvane.ini"), std::filesystem::perms::owner_read);
   OpenSettings(*f, *config, [&] { config->ComboBox_DisplayTime_Sec.SetItemIndex(3); });
